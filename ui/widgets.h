@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QFont>
+#include <QLabel>
+#include <QString>
+
+// Small pieces both windows are built from.
+namespace varnoq::widgets {
+
+// "微软雅黑" where installed, else the first CJK face found, at a character height in pixels.
+QFont yaheiFont(int characterHeight);
+// The toolkit's default face at a character height in pixels.
+QFont defaultFaceFont(int characterHeight);
+
+// One line of text, never wrapped, cut at its edges, "&" shown as itself, vertically centred,
+// over a background filled with the button-face colour.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text,
+                  Qt::Alignment horizontal);
+
+// Gives a window or control the button-face background.
+void useButtonFace(QWidget* widget);
+
+QString qtext(std::string_view utf8);
+
+} // namespace varnoq::widgets
