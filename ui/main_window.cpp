@@ -10,6 +10,7 @@
 #include "ui/results_window.h"
 #include "ui/widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -215,7 +216,35 @@ void MainWindow::wireEvents() {
             [&engine] { questionTimerTick(engine); });
 }
 
+namespace {
+
+bool isInput(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::InputMethod:
+    case QEvent::TouchBegin:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // While the results window or a message box is open this window takes no input, whichever
+    // way the input arrives.
+    if (isInput(event)) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal != this)
+            return true;
+    }
     // The window looks at every key before the focused control: Esc alone closes it.
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -104,6 +104,11 @@ void ResultsWindow::moveEvent(QMoveEvent* event) {
     fitOuterSize();
 }
 
+void ResultsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitOuterSize();
+}
+
 void ResultsWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
