@@ -13,7 +13,7 @@ packages=(
   # benchmarks
   libbenchmark-dev
   # packaging checks
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file binutils x11-utils
 )
 
 missing=()
