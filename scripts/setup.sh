@@ -7,9 +7,11 @@ packages=(
   # build
   g++ cmake ninja-build qt6-base-dev
   # real windows and screenshots
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth x11-apps imagemagick xdotool
   # Chinese text
   fonts-wqy-microhei
+  # a decimal-comma locale for the conversion tests (built into the build tree)
+  locales
   # benchmarks
   libbenchmark-dev
   # packaging checks

@@ -112,10 +112,7 @@ void MainWindow::buildQuestion() {
 }
 
 void MainWindow::buildCounts() {
-    auto* box = new QGroupBox(this);
-    box->setObjectName(qtext(分组框答题情况));
-    box->setGeometry(352, 140, 225, 40);
-    widgets::useButtonFace(box);
+    auto* box = new widgets::GroupBox(qtext(分组框答题情况), {}, {352, 140, 225, 40}, this);
 
     const QFont small = widgets::yaheiFont(SMALL);
     const auto label = [&](std::string_view name, QRect geometry, const QString& text,
@@ -131,11 +128,8 @@ void MainWindow::buildCounts() {
 }
 
 void MainWindow::buildSettings() {
-    auto* box = new QGroupBox(QStringLiteral("设置"), this);
-    box->setObjectName(qtext(分组框设置));
-    box->setGeometry(17, 140, 320, 160);
-    box->setAlignment(Qt::AlignLeft);
-    widgets::useButtonFace(box);
+    auto* box =
+        new widgets::GroupBox(qtext(分组框设置), QStringLiteral("设置"), {17, 140, 320, 160}, this);
 
     const QFont small = widgets::yaheiFont(SMALL);
     const auto caption = [&](std::string_view name, QRect geometry, const QString& text) {

@@ -29,10 +29,7 @@ ResultsWindow::ResultsWindow(QtControls& controls)
     // manager's frame is subtracted once it is known.
     resize(OUTER_SIZE);
 
-    auto* box = new QGroupBox(this);
-    box->setObjectName(qtext(分组框1));
-    box->setGeometry(15, 8, 464, 85);
-    widgets::useButtonFace(box);
+    auto* box = new widgets::GroupBox(qtext(分组框1), {}, {15, 8, 464, 85}, this);
 
     const auto label = [](QWidget* parent, std::string_view name, QRect geometry,
                           const QString& text) {

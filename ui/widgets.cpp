@@ -1,6 +1,7 @@
 #include "ui/widgets.h"
 
 #include <QApplication>
+#include <QPainter>
 
 namespace varnoq::widgets {
 
@@ -40,6 +41,34 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry, c
     label->setGeometry(geometry);
     useButtonFace(label);
     return label;
+}
+
+GroupBox::GroupBox(const QString& name, const QString& title, const QRect& geometry,
+                   QWidget* parent)
+    : QGroupBox(title, parent) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setAlignment(Qt::AlignLeft);
+    useButtonFace(this);
+}
+
+void GroupBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const QPalette& colours = palette();
+    // An etched line: dark, with a light one just inside it, as classic desktops draw it.
+    const QRect frame = rect().adjusted(0, metrics.height() / 2, -1, -1);
+    painter.setPen(colours.color(QPalette::Mid));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    painter.setPen(colours.color(QPalette::Light));
+    painter.drawRect(frame.adjusted(1, 1, 0, 0));
+    if (title().isEmpty())
+        return;
+    const QRect titleArea(8, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(titleArea, colours.color(QPalette::Window));
+    painter.setPen(colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::WindowText));
+    painter.drawText(titleArea, Qt::AlignCenter | Qt::TextSingleLine, title());
 }
 
 QString qtext(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QGroupBox>
 #include <QLabel>
 #include <QString>
 
@@ -16,6 +17,17 @@ QFont defaultFaceFont(int characterHeight);
 // over a background filled with the button-face colour.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry, const QString& text,
                   Qt::Alignment horizontal);
+
+// A frame with its title at the top left, its inside the button face like everything around it.
+// Qt's styles tint a group box's inside, which would leave the labels in it as lighter patches.
+class GroupBox : public QGroupBox {
+    Q_OBJECT
+public:
+    GroupBox(const QString& name, const QString& title, const QRect& geometry, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
 
 // Gives a window or control the button-face background.
 void useButtonFace(QWidget* widget);
