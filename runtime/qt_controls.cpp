@@ -91,10 +91,17 @@ std::string QtControls::readText(WindowName window, std::string_view control) {
 void QtControls::writeText(WindowName window, std::string_view control, const std::string& text) {
     QObject* found = find(window, control);
     if (auto* label = qobject_cast<QLabel*>(found))
-        return label->setText(toQString(text));
-    if (auto* edit = qobject_cast<QLineEdit*>(found))
-        return edit->setText(toQString(text));
-    wrongKind(window, control, "write text");
+        label->setText(toQString(text));
+    else if (auto* edit = qobject_cast<QLineEdit*>(found))
+        edit->setText(toQString(text));
+    else
+        wrongKind(window, control, "write text");
+    if (textWrittenObserver_)
+        textWrittenObserver_(window, control);
+}
+
+void QtControls::setTextWrittenObserver(TextWrittenObserver observer) {
+    textWrittenObserver_ = std::move(observer);
 }
 
 std::int32_t QtControls::readSelectedIndex(WindowName window, std::string_view control) {

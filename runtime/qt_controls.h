@@ -23,6 +23,11 @@ public:
 
     void setMessageBoxResponder(MessageBoxResponder responder);
 
+    // Called after every text the program writes, so a window can keep what depends on several
+    // controls (the question a screen reader reads) up to date. One observer; empty removes it.
+    using TextWrittenObserver = std::function<void(WindowName window, std::string_view control)>;
+    void setTextWrittenObserver(TextWrittenObserver observer);
+
     // Shows the window modal to the whole program and returns when it has been destroyed, events
     // going on meanwhile. The window must delete itself on close.
     static void openModally(QWidget* window);
@@ -62,6 +67,7 @@ private:
 
     std::map<WindowName, Registered> windows_;
     MessageBoxResponder messageBoxResponder_;
+    TextWrittenObserver textWrittenObserver_;
 };
 
 const char* windowNameText(WindowName window);

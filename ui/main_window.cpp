@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
@@ -82,10 +83,63 @@ MainWindow::MainWindow(Engine& engine, QtControls& controls)
 
     setTabOrder();
     wireEvents();
+    describeForScreenReaders();
     controls_.registerWindow(WindowName::MainWindow, this);
+    controls_.setTextWrittenObserver([this](WindowName window, std::string_view control) {
+        if (window == WindowName::MainWindow &&
+            (control == 标签框数字1 || control == 标签框运算符1 || control == 标签框数字2))
+            describeQuestion();
+    });
 }
 
-MainWindow::~MainWindow() { controls_.unregisterWindow(WindowName::MainWindow); }
+MainWindow::~MainWindow() {
+    controls_.setTextWrittenObserver({});
+    controls_.unregisterWindow(WindowName::MainWindow);
+}
+
+void MainWindow::describeForScreenReaders() {
+    // Controls without a text of their own are named; labels that show a number keep it as what
+    // is read, and say what the number is in their description.
+    const std::pair<std::string_view, const char*> names[] = {
+        {编辑框结果, "答案"},
+        {进度条1, "测试用时"},
+        {进度条2, "本题用时"},
+        {组合框运算方式, "运算方式"},
+        {组合框最大数, "题目中最大数"},
+        {组合框总时长, "测试时长(秒)"},
+        {组合框单题时长, "单题时长(秒)"},
+    };
+    for (const auto& [control, name] : names)
+        child<QWidget>(this, control)->setAccessibleName(QString::fromUtf8(name));
+    // Qt reads out a drop-down's current item as its name; its caption comes as the label that
+    // a screen reader announces with it.
+    const std::pair<std::string_view, std::string_view> captions[] = {
+        {标签2, 组合框运算方式},
+        {标签1, 组合框最大数},
+        {标签5, 组合框总时长},
+        {标签3, 选择框1},
+        {标签4, 组合框单题时长},
+    };
+    for (const auto& [caption, control] : captions)
+        child<QLabel>(this, caption)->setBuddy(child<QWidget>(this, control));
+    const std::pair<std::string_view, const char*> descriptions[] = {
+        {标签框数字1, "第一个数"}, {标签框运算符1, "运算符"},  {标签框数字2, "第二个数"},
+        {标签框等号, "等号"},      {标签总题数, "题数"},      {标签正确数, "正确题数"},
+        {标签错误数, "错误题数"},
+    };
+    for (const auto& [control, description] : descriptions)
+        child<QWidget>(this, control)->setAccessibleDescription(QString::fromUtf8(description));
+}
+
+void MainWindow::describeQuestion() {
+    // The answer box, where the focus is during a test, reads out the whole question.
+    const auto shown = [this](std::string_view label) { return child<QLabel>(this, label)->text(); };
+    const QString first = shown(标签框数字1);
+    QString question;
+    if (!first.isEmpty())
+        question = QStringLiteral("%1 %2 %3 =").arg(first, shown(标签框运算符1), shown(标签框数字2));
+    child<QWidget>(this, 编辑框结果)->setAccessibleDescription(question);
+}
 
 void MainWindow::buildQuestion() {
     const QFont large = widgets::yaheiFont(LARGE);

@@ -32,6 +32,8 @@ private:
     void buildButtons();
     void wireEvents();
     void setTabOrder();
+    void describeForScreenReaders();
+    void describeQuestion();
 
     Engine& engine_;
     QtControls& controls_;
