@@ -14,6 +14,8 @@ packages=(
   locales
   # benchmarks
   libbenchmark-dev
+  # fuzzing (libFuzzer comes with clang) and the leak check
+  clang-14 libclang-rt-14-dev valgrind libc6-dbg
   # packaging checks
   desktop-file-utils appstream dpkg-dev file binutils x11-utils
 )
