@@ -7,3 +7,4 @@ for size in 16 32 48 64 128 256; do
   rsvg-convert -w "$size" -h "$size" packaging/icons/varnoq.svg -o "packaging/icons/varnoq-$size.png"
 done
 cp packaging/icons/varnoq-64.png ui/resources/icon-64.png
+bash scripts/render-ico.sh
