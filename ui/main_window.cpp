@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 namespace varnoq {
 
@@ -318,8 +319,10 @@ void centreOnScreen(QWidget* window, QSize outerSize) {
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    window->move(area.left() + (area.width() - outerSize.width()) / 2,
-                 area.top() + (area.height() - outerSize.height()) / 2);
+    // A window larger than its screen (the results window at a display scale of 2) keeps its
+    // caption bar on the screen, where the user can reach it.
+    window->move(area.left() + std::max(0, (area.width() - outerSize.width()) / 2),
+                 area.top() + std::max(0, (area.height() - outerSize.height()) / 2));
 }
 
 MainWindow* openMainWindow(Engine& engine, QtControls& controls) {
