@@ -29,9 +29,13 @@ AnswerBox* box = nullptr;
 const QString kCharacters = QStringLiteral("0123456789-+.eEdD x,a\u3000\uFF10\uFF15\uFF0D\u4E00错"
                                            "\U0001F600");
 
-bool isAnswerCharacter(QChar c) { return (c >= u'0' && c <= u'9') || c == u'-'; }
+bool isAnswerCharacter(QChar c) {
+    return (c >= u'0' && c <= u'9') || c == u'-';
+}
 
-std::string utf8(const QString& text) { return text.toStdString(); }
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
 
 class Reader {
 public:
@@ -109,7 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 2: {
             const QChar c = kCharacters[input.next() % (kCharacters.size() - 2)];
             const QString before = box->text();
-            const int start = box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+            const int start =
+                box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
             const int length = box->hasSelectedText() ? int(box->selectedText().size()) : 0;
             type(c);
             QString expected = before;

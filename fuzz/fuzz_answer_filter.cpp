@@ -17,7 +17,9 @@ using namespace varnoq::fuzz;
 
 namespace {
 
-bool isAnswerCharacter(QChar c) { return (c >= u'0' && c <= u'9') || c == u'-'; }
+bool isAnswerCharacter(QChar c) {
+    return (c >= u'0' && c <= u'9') || c == u'-';
+}
 
 std::string describe(const QString& before, const QString& after, int position,
                      const QString& result) {

@@ -54,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(sameBits(r, x), "a NaN comes back unchanged", describe(x, r));
         return 0;
     }
-    require(sameBits(roundHalfAway(-x, 0), -r), "rounding is odd", describe(-x, roundHalfAway(-x, 0)));
+    require(sameBits(roundHalfAway(-x, 0), -r), "rounding is odd",
+            describe(-x, roundHalfAway(-x, 0)));
     if (!std::isfinite(x) || std::fabs(x) >= kTwoTo52) {
         require(sameBits(r, x), "a value without fraction stays as it is", describe(x, r));
         return 0;
@@ -71,6 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (fraction == 0.5)
         require(std::fabs(r) == std::fabs(x) + 0.5, "halves round away from zero", describe(x, r));
     const double above = std::nextafter(x, INFINITY);
-    require(roundHalfAway(above, 0) >= r, "rounding is monotone", describe(above, roundHalfAway(above, 0)));
+    require(roundHalfAway(above, 0) >= r, "rounding is monotone",
+            describe(above, roundHalfAway(above, 0)));
     return 0;
 }

@@ -40,7 +40,14 @@ bool strtodReadsTheSame(std::string_view text) {
     int digits = 0;
     for (char c : text) {
         switch (c) {
-        case 'x': case 'X': case 'i': case 'I': case 'n': case 'N': case 'd': case 'D':
+        case 'x':
+        case 'X':
+        case 'i':
+        case 'I':
+        case 'n':
+        case 'N':
+        case 'd':
+        case 'D':
             return false;
         default:
             break;

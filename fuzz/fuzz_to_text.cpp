@@ -27,7 +27,9 @@ std::string describe(double value, const std::string& text) {
     return buffer + text + "\"";
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the shape of a finite value's text and returns the decimal exponent of its first digit.
 int checkShape(double value, const std::string& text) {
@@ -96,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string text = toText(value);
     if (!std::isfinite(value)) {
-        static const std::set<std::string> special = {"1.#INF",   "-1.#INF",  "-1.#IND", "1.#QNAN",
+        static const std::set<std::string> special = {"1.#INF",   "-1.#INF", "-1.#IND", "1.#QNAN",
                                                       "-1.#QNAN", "1.#SNAN", "-1.#SNAN"};
         require(special.count(text) == 1, "a non-finite value prints as 1.#INF, 1.#QNAN ...",
                 describe(value, text));
