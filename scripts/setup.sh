@@ -12,8 +12,8 @@ packages=(
   fonts-wqy-microhei
   # a decimal-comma locale for the conversion tests (built into the build tree)
   locales
-  # benchmarks
-  libbenchmark-dev
+  # benchmarks (bench/measure.sh runs its measurements with python3)
+  libbenchmark-dev python3 util-linux
   # fuzzing (libFuzzer comes with clang) and the leak check
   clang-14 libclang-rt-14-dev valgrind libc6-dbg
   # packaging checks
