@@ -13,6 +13,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTest>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -105,6 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // FUZZ_TRACE=1 with one input prints the box after every operation, to see how a finding came.
     static const bool trace = std::getenv("FUZZ_TRACE") != nullptr;
     Reader input(data, size);
+    bool selectionUnreliable = false;
     for (int operation = 0; !input.atEnd(); ++operation) {
         const std::uint8_t op = input.next();
         switch (op % 20) {
@@ -113,18 +115,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 2: {
             const QChar c = kCharacters[input.next() % (kCharacters.size() - 2)];
             const QString before = box->text();
-            const int start =
-                box->hasSelectedText() ? box->selectionStart() : box->cursorPosition();
+            const int cursor = box->cursorPosition();
+            const int start = box->hasSelectedText() ? box->selectionStart() : cursor;
             const int length = box->hasSelectedText() ? int(box->selectedText().size()) : 0;
             type(c);
             QString expected = before;
             expected.remove(start, length);
+            // Qt inserts at the cursor once the selection is gone. The cursor is normally at one
+            // end of the selection, but an input method's commit can leave it elsewhere.
+            const int at = cursor >= start + length ? cursor - length : std::min(cursor, start);
             if (isAnswerCharacter(c) && expected.size() < AnswerFilter::MAX_CHARACTERS)
-                expected.insert(start, c);
-            require(box->text() == expected, "a typed character replaces the selection, if taken",
-                    "\"" + utf8(before) + "\" cursor " + std::to_string(start) + " selection " +
-                        std::to_string(length) + " + '" + utf8(QString(c)) + "' -> \"" +
-                        utf8(box->text()) + "\", expected \"" + utf8(expected) + "\"");
+                expected.insert(at, c);
+            // After an undo, a redo or an input method's replacement, Qt 6.4's own selection can
+            // disagree with where it edits: a plain QLineEdit given "1", Shift+Left, "0", Ctrl+A,
+            // Ctrl+Z, Ctrl+Shift+Z and "1" ends up empty too. From then on only the box's content
+            // is checked.
+            require(selectionUnreliable || box->text() == expected,
+                    "a typed character replaces the selection, if taken",
+                    "\"" + utf8(before) + "\" cursor " + std::to_string(cursor) + " selection " +
+                        std::to_string(start) + "+" + std::to_string(length) + " + '" +
+                        utf8(QString(c)) + "' -> \"" + utf8(box->text()) + "\", expected \"" +
+                        utf8(expected) + "\"");
             break;
         }
         case 3:
@@ -145,12 +156,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             key(Qt::Key_A, Qt::ControlModifier);
             break;
         case 8:
+            selectionUnreliable = true;
             key(Qt::Key_Z, Qt::ControlModifier);
             break;
         case 9:
+            selectionUnreliable = true;
             key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
             break;
         case 10:
+            selectionUnreliable = true;
             key(Qt::Key_Y, Qt::ControlModifier);
             break;
         case 11:
@@ -173,6 +187,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // The range stays inside the text, as the box reports it to input methods: Qt moves
             // the cursor past the end for a start beyond it.
             QInputMethodEvent event;
+            selectionUnreliable = true;
             const int cursor = box->cursorPosition();
             const int size = int(box->text().size());
             const int from = int(input.next() % (size + 1)) - cursor;
