@@ -35,11 +35,11 @@ void submitAnswer(Engine& engine) {
 
     controls.writePosition(MainWindow, 进度条2, 0);
 
-    const std::int32_t expected =
-        expectedResult(controls.readText(MainWindow, 标签框运算符1), state.operand1, state.operand2);
+    const std::int32_t expected = expectedResult(controls.readText(MainWindow, 标签框运算符1),
+                                                 state.operand1, state.operand2);
     const std::string answer = controls.readText(MainWindow, 编辑框结果);
     const double given = toNumber(answer);
-    // A text with no number in it ("", "-", "--") reads as 0 but is no answer to 6 - 6.
+    // A text that starts with no number ("", "-", "--", "--0") reads as 0: no answer to 6 - 6.
     const bool correct = std::fabs(given - double(expected)) <= EPSILON &&
                          compareText(answer, "") != 0 && holdsNumber(answer);
 

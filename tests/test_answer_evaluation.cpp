@@ -51,6 +51,7 @@ void AnswerEvaluationTest::verdict_data() {
     row("empty is wrong even for 0", 6, "-", 6, "", false, "6-6=");
     row("a lone minus is no answer", 6, "-", 6, "-", false, "6-6=-");
     row("two minus signs are no answer", 6, "-", 6, "--", false, "6-6=--");
+    row("digits after two minus signs are no number", 6, "-", 6, "--0", false, "6-6=--0");
     row("minus zero is zero", 6, "-", 6, "-0", true, "6-6=-0");
     row("trailing minus ends the number", 6, "-", 6, "0-", true, "6-6=0-");
     row("zero difference", 7, "-", 7, "0", true, "7-7=0");
@@ -105,7 +106,8 @@ void AnswerEvaluationTest::logRowsFollowTheAnswers() {
     for (int n = 1; n <= 12; ++n) {
         const QString question =
             drill.text(标签框数字1) + drill.text(标签框运算符1) + drill.text(标签框数字2) + "=";
-        const QString answer = n % 3 == 0 ? QStringLiteral("999") : QString::number(drill.rightAnswer());
+        const QString answer =
+            n % 3 == 0 ? QStringLiteral("999") : QString::number(drill.rightAnswer());
         shown.push_back((question + answer).toStdString());
         drill.answer(answer);
     }
