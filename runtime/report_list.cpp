@@ -79,10 +79,12 @@ ReportList::ReportList(const QString& name,
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setMouseTracking(false);
-    setFrameShape(QFrame::StyledPanel);
+    setFrameShape(QFrame::WinPanel); // a two-pixel sunken edge, like the answer box
     setFrameShadow(QFrame::Sunken);
     setCornerButtonEnabled(false);
     setFocusPolicy(Qt::StrongFocus);
+    // Tab leaves the rows alone, as in a list of one tab stop; the arrow keys move through them.
+    setTabKeyNavigation(false);
 
     QHeaderView* header = horizontalHeader();
     header->setSectionsClickable(false);

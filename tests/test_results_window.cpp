@@ -20,7 +20,7 @@ using varnoq::testing::DrillFixture;
 namespace {
 
 struct ShownReport {
-    QStringList rows; // "序号|算式|错误标识"
+    QStringList rows;   // "序号|算式|错误标识"
     QStringList values; // 标签9 ... 标签16
 };
 
@@ -28,7 +28,8 @@ ShownReport readReport(ResultsWindow* window) {
     ShownReport report;
     const ReportListModel& rows = window->list()->rows();
     for (int row = 0; row < rows.rowCount(); ++row)
-        report.rows << rows.cellText(row, 0) + "|" + rows.cellText(row, 1) + "|" + rows.cellText(row, 2);
+        report.rows << rows.cellText(row, 0) + "|" + rows.cellText(row, 1) + "|" +
+                           rows.cellText(row, 2);
     for (int n = 9; n <= 16; ++n)
         report.values << window->findChild<QLabel*>(QStringLiteral("标签%1").arg(n))->text();
     return report;
@@ -68,6 +69,7 @@ private slots:
     void layout();
     void listAfterARealTest();
     void emptyTestGivesAnEmptyList();
+    void tabKeepsTheListAsItIs();
     void listFollowsTheWindowSize();
     void mainWindowTakesNoInputWhileOpen();
 };
@@ -81,7 +83,8 @@ void ResultsWindowTest::statistics_data() {
     row("23 of 40 rounds up, rates add to 101", {40, 23, 17, 120, 0},
         {"40", "23", "17", "58%", "43%", "120", "20", "0"});
     row("1 of 8", {8, 1, 7, 30, 0}, {"8", "1", "7", "13%", "88%", "30", "16", "0"});
-    row("half a percent", {200, 1, 199, 600, 3}, {"200", "1", "199", "1%", "100%", "600", "20", "3"});
+    row("half a percent", {200, 1, 199, 600, 3},
+        {"200", "1", "199", "1%", "100%", "600", "20", "3"});
     row("thirds", {3, 1, 2, 60, 2}, {"3", "1", "2", "33%", "67%", "60", "3", "2"});
     row("all correct", {7, 7, 0, 120, 0}, {"7", "7", "0", "100%", "0%", "120", "4", "0"});
     row("25 in 30 s", {25, 20, 5, 30, 0}, {"25", "20", "5", "80%", "20%", "30", "50", "0"});
@@ -137,7 +140,8 @@ void ResultsWindowTest::layout() {
     auto* box = window.findChild<QGroupBox*>(QStringLiteral("分组框1"));
     QCOMPARE(box->geometry(), QRect(15, 8, 464, 85));
     const QObjectList& order = window.children();
-    QVERIFY(order.indexOf(box) < order.indexOf(window.findChild<QLabel*>(QStringLiteral("标签10"))));
+    QVERIFY(order.indexOf(box) <
+            order.indexOf(window.findChild<QLabel*>(QStringLiteral("标签10"))));
 
     ReportList* list = window.list();
     QCOMPARE(list->pos(), QPoint(15, 100));
@@ -156,6 +160,9 @@ void ResultsWindowTest::layout() {
     QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
     QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
     QCOMPARE(list->font().pixelSize(), 12);
+    const QImage drawn = list->grab().toImage(); // a sunken edge: dark above, light below
+    QVERIFY(drawn.pixelColor(0, 0).lightness() <
+            drawn.pixelColor(0, drawn.height() - 1).lightness());
     QVERIFY(list->focusPolicy() & Qt::TabFocus);
     for (QLabel* label : window.findChildren<QLabel*>())
         QVERIFY(!(label->focusPolicy() & Qt::TabFocus));
@@ -174,8 +181,9 @@ void ResultsWindowTest::listAfterARealTest() {
             drill.text(标签框数字1) + drill.text(标签框运算符1) + drill.text(标签框数字2) + "=";
         const bool right = n % 4 != 0;
         const QString answer = right ? QString::number(drill.rightAnswer()) : QStringLiteral("99");
-        expected << QStringLiteral("%1|%2%3|%4").arg(n).arg(question, answer,
-                                                         right ? QString() : QStringLiteral("错"));
+        expected << QStringLiteral("%1|%2%3|%4")
+                        .arg(n)
+                        .arg(question, answer, right ? QString() : QStringLiteral("错"));
         QTest::keyClicks(drill.widget(编辑框结果), answer);
         QTest::keyClick(drill.widget(编辑框结果), Qt::Key_Return);
     }
@@ -202,6 +210,24 @@ void ResultsWindowTest::emptyTestGivesAnEmptyList() {
         QVERIFY(!window->list()->horizontalHeader()->isHidden());
         QCOMPARE(readReport(window).values,
                  (QStringList{"0", "0", "0", "0%", "0%", "30", "0", "0"}));
+    });
+}
+
+void ResultsWindowTest::tabKeepsTheListAsItIs() {
+    DrillFixture drill;
+    drill.click(按钮开始);
+    for (int n = 0; n < 3; ++n)
+        drill.answer(QString::number(drill.rightAnswer()));
+    drill.testTicks(151);
+    openResults(drill, [&](ResultsWindow* window) {
+        ReportList* list = window->list();
+        QTRY_VERIFY(list->hasFocus()); // the one control Tab visits
+        for (const auto modifier : {Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier})
+            QTest::keyClick(list, Qt::Key_Tab, modifier);
+        QVERIFY(list->hasFocus());
+        QVERIFY(!list->selectionModel()->hasSelection());
+        QTest::keyClick(list, Qt::Key_Down); // the arrow keys still move through the rows
+        QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
     });
 }
 

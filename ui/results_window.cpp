@@ -54,17 +54,19 @@ ResultsWindow::ResultsWindow(QtControls& controls)
     label(this, 标签15, {352, 40, 35, 24}, QStringLiteral("0"));
     label(this, 标签16, {352, 64, 35, 24}, QStringLiteral("0"));
 
-    list_ = new ReportList(qtext(超级列表框1),
-                           {QStringLiteral("序号"), QStringLiteral("算式"),
-                            QStringLiteral("错误标识")},
-                           {50, 200, 100}, this);
+    list_ =
+        new ReportList(qtext(超级列表框1),
+                       {QStringLiteral("序号"), QStringLiteral("算式"), QStringLiteral("错误标识")},
+                       {50, 200, 100}, this);
     list_->setFont(widgets::defaultFaceFont(12));
     list_->setGeometry(15, 100, 464, 460);
 
     controls_.registerWindow(WindowName::ResultsWindow, this);
 }
 
-ResultsWindow::~ResultsWindow() { controls_.unregisterWindow(WindowName::ResultsWindow); }
+ResultsWindow::~ResultsWindow() {
+    controls_.unregisterWindow(WindowName::ResultsWindow);
+}
 
 void ResultsWindow::keyPressEvent(QKeyEvent* event) {
     const auto modifiers =
@@ -114,7 +116,9 @@ void ResultsWindow::changeEvent(QEvent* event) {
 
 void resultsWindowResized(ResultsWindow& window) {
     const QSize outer = window.frameGeometry().size();
-    const auto limited = [](int value) { return std::clamp(value, 0, ResultsWindow::LIST_SIZE_LIMIT); };
+    const auto limited = [](int value) {
+        return std::clamp(value, 0, ResultsWindow::LIST_SIZE_LIMIT);
+    };
     const int width = limited(outer.width() - ResultsWindow::LIST_WIDTH_MARGIN);
     const int height = limited(outer.height() - ResultsWindow::LIST_HEIGHT_MARGIN);
     window.list()->resize(width, height);
