@@ -2,6 +2,7 @@
 #include "runtime/progress_bar.h"
 #include "tests/support/drill_fixture.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -27,6 +28,9 @@ private slots:
     void initialState_data();
     void initialState();
     void fonts();
+    void sunkenEdges();
+    void dropDownOpensBelow_data();
+    void dropDownOpensBelow();
 
     void answerFilter_data();
     void answerFilter();
@@ -155,7 +159,9 @@ void MainWindowTest::initialState() {
 
 void MainWindowTest::fonts() {
     DrillFixture drill;
-    const auto pixels = [&](std::string_view name) { return drill.widget(name)->font().pixelSize(); };
+    const auto pixels = [&](std::string_view name) {
+        return drill.widget(name)->font().pixelSize();
+    };
     for (auto name : {标签框数字1, 标签框数字2, 标签框运算符1, 标签框等号, 编辑框结果})
         QCOMPARE(pixels(name), 56);
     for (auto name : {按钮开始, 按钮重置, 选择框1, 标签总题数, 标签2})
@@ -169,6 +175,51 @@ void MainWindowTest::fonts() {
     QFontInfo used(drill.widget(按钮开始)->font());
     QVERIFY2(QFontMetrics(drill.widget(按钮开始)->font()).inFont(QChar(u'开')),
              qPrintable(used.family()));
+}
+
+void MainWindowTest::sunkenEdges() {
+    DrillFixture drill;
+    drill.click(按钮开始); // the answer box is white once it takes input
+    for (auto name : {编辑框结果, 进度条1}) {
+        const QImage image = drill.widget(name)->grab().toImage();
+        const QColor topLeft = image.pixelColor(0, 0);
+        const QColor bottomRight = image.pixelColor(image.width() - 1, image.height() - 1);
+        QVERIFY2(topLeft.lightness() < bottomRight.lightness(), name.data());
+    }
+    const QImage answer = drill.widget(编辑框结果)->grab().toImage();
+    QCOMPARE(answer.pixelColor(answer.width() / 2, 4), QColor(Qt::white));
+}
+
+void MainWindowTest::dropDownOpensBelow_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("items");
+    QTest::newRow("operation") << QStringLiteral("组合框运算方式") << 6;
+    QTest::newRow("largest number") << QStringLiteral("组合框最大数") << 6;
+    QTest::newRow("test length") << QStringLiteral("组合框总时长") << 6;
+    QTest::newRow("question limit") << QStringLiteral("组合框单题时长") << 5;
+}
+
+void MainWindowTest::dropDownOpensBelow() {
+    QFETCH(QString, name);
+    QFETCH(int, items);
+    DrillFixture drill;
+    drill.click(选择框1); // enables the question-limit list
+    auto* list = drill.get<QComboBox>(name.toStdString());
+    QVERIFY(list->isEnabled());
+    QCOMPARE(list->palette().color(QPalette::Active, QPalette::Button), QColor(Qt::white));
+
+    list->showPopup();
+    QWidget* popup = list->view()->window();
+    QVERIFY(popup != drill.window);
+    QTRY_VERIFY(popup->isVisible());
+    const QPoint top = list->mapToGlobal(QPoint(0, 0));
+    // The open list hangs under the control, not over it, and both together are 160 pixels tall.
+    QCOMPARE(popup->geometry(), QRect(top.x(), top.y() + 20, list->width(), 140));
+    // Every item shows without scrolling.
+    const QModelIndex last = list->model()->index(items - 1, 0);
+    QVERIFY(list->view()->visualRect(last).bottom() < list->view()->viewport()->height());
+    list->hidePopup();
+    QTRY_VERIFY(!popup->isVisible());
 }
 
 enum class Entry { Typed, Pasted, InputMethod, TypedAtStart };
@@ -257,7 +308,8 @@ void MainWindowTest::enterInTheAnswerBoxSubmitsOnce_data() {
     QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
     QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << int(Qt::ControlModifier);
     QTest::newRow("Shift+Enter") << int(Qt::Key_Return) << int(Qt::ShiftModifier);
-    QTest::newRow("Alt+keypad Enter") << int(Qt::Key_Enter) << int(Qt::AltModifier | Qt::KeypadModifier);
+    QTest::newRow("Alt+keypad Enter")
+        << int(Qt::Key_Enter) << int(Qt::AltModifier | Qt::KeypadModifier);
 }
 
 void MainWindowTest::enterInTheAnswerBoxSubmitsOnce() {
@@ -290,9 +342,9 @@ void MainWindowTest::enterOnAButtonDoesNothing() {
 
 void MainWindowTest::escapeClosesFromAnyControl_data() {
     QTest::addColumn<QString>("control");
-    for (const char* name : {"编辑框结果", "组合框运算方式", "组合框最大数", "组合框总时长",
-                             "选择框1", "组合框单题时长", "按钮开始", "按钮下一题", "按钮测试结果",
-                             "按钮重置"})
+    for (const char* name :
+         {"编辑框结果", "组合框运算方式", "组合框最大数", "组合框总时长", "选择框1",
+          "组合框单题时长", "按钮开始", "按钮下一题", "按钮测试结果", "按钮重置"})
         QTest::newRow(name) << QString::fromUtf8(name);
 }
 
@@ -333,7 +385,7 @@ void MainWindowTest::escapeMidTestEndsWithoutAMessage() {
     // No window is left open, so the event loop ends and with it the program.
     for (QWidget* topLevel : QApplication::topLevelWidgets())
         QVERIFY2(!topLevel->isVisible(), qPrintable(topLevel->objectName()));
-    QTest::qWait(450);                      // two periods: no tick may come any more
+    QTest::qWait(450); // two periods: no tick may come any more
     QVERIFY(drill.messages.empty());
     QCOMPARE(drill.state.answeredCount, 0);
     QVERIFY(drill.state.summaryValues.empty());
@@ -348,7 +400,8 @@ void MainWindowTest::tabFollowsTheScreen() {
     QCOMPARE(QApplication::focusWidget(), drill.widget(编辑框结果));
     for (std::string_view name : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromUtf8(name.data(), qsizetype(name.size())));
+        QCOMPARE(QApplication::focusWidget()->objectName(),
+                 QString::fromUtf8(name.data(), qsizetype(name.size())));
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), drill.widget(按钮重置));

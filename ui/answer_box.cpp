@@ -1,12 +1,16 @@
 #include "ui/answer_box.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <algorithm>
+#include <qdrawutil.h>
 
 namespace varnoq {
 
 namespace {
-bool isAnswerCharacter(QChar c) { return (c >= u'0' && c <= u'9') || c == u'-'; }
+bool isAnswerCharacter(QChar c) {
+    return (c >= u'0' && c <= u'9') || c == u'-';
+}
 } // namespace
 
 AnswerFilter::AnswerFilter(AnswerBox* box) : QValidator(box), box_(box) {}
@@ -40,7 +44,11 @@ QValidator::State AnswerFilter::validate(QString& input, int& position) const {
 AnswerBox::AnswerBox(const QString& name, QWidget* parent) : QLineEdit(parent) {
     setObjectName(name);
     setValidator(new AnswerFilter(this));
-    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { committed_ = text; });
+    // The style's flat frame gives way to the edge paintEvent draws.
+    setFrame(false);
+    setTextMargins(EDGE, EDGE, EDGE, EDGE);
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& text) { committed_ = text; });
 }
 
 bool AnswerBox::event(QEvent* event) {
@@ -55,6 +63,12 @@ void AnswerBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         emit enterPressed();
     QLineEdit::keyPressEvent(event);
+}
+
+void AnswerBox::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    qDrawWinPanel(&painter, rect(), palette(), true);
 }
 
 } // namespace varnoq

@@ -26,11 +26,13 @@ private:
     AnswerBox* box_;
 };
 
-// The single-line answer box. Enter, main or keypad and with any modifiers, raises enterPressed
-// once and leaves the text as it is.
+// The single-line answer box, with a sunken two-pixel edge. Enter, main or keypad and with any
+// modifiers, raises enterPressed once and leaves the text as it is.
 class AnswerBox : public QLineEdit {
     Q_OBJECT
 public:
+    static constexpr int EDGE = 2;
+
     AnswerBox(const QString& name, QWidget* parent);
     const QString& textBeforeEdit() const { return committed_; }
     // Whether the box is handling one of its own events: only what the user enters is filtered,
@@ -43,6 +45,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString committed_;

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,17 +35,9 @@ template <class Control> Control* child(QWidget* window, std::string_view name) 
     return window->findChild<Control*>(qtext(name));
 }
 
-QComboBox* makeDropDown(QWidget* parent, std::string_view name, const QRect& geometry,
-                        const QStringList& items, int selected) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(qtext(name));
-    list->setEditable(false);
-    list->addItems(items);
-    list->setCurrentIndex(selected);
-    list->setGeometry(geometry);
-    // The open list reaches 160 pixels below the control's top, as a six-item list of this size.
-    list->setMaxVisibleItems(int(items.size()));
-    return list;
+widgets::DropDownList* makeDropDown(QWidget* parent, std::string_view name, const QRect& geometry,
+                                    const QStringList& items, int selected) {
+    return new widgets::DropDownList(qtext(name), geometry, items, selected, parent);
 }
 
 QPushButton* makeButton(QWidget* parent, std::string_view name, const QRect& geometry,
@@ -115,16 +106,13 @@ void MainWindow::describeForScreenReaders() {
     // Qt reads out a drop-down's current item as its name; its caption comes as the label that
     // a screen reader announces with it.
     const std::pair<std::string_view, std::string_view> captions[] = {
-        {标签2, 组合框运算方式},
-        {标签1, 组合框最大数},
-        {标签5, 组合框总时长},
-        {标签3, 选择框1},
-        {标签4, 组合框单题时长},
+        {标签2, 组合框运算方式}, {标签1, 组合框最大数},   {标签5, 组合框总时长},
+        {标签3, 选择框1},        {标签4, 组合框单题时长},
     };
     for (const auto& [caption, control] : captions)
         child<QLabel>(this, caption)->setBuddy(child<QWidget>(this, control));
     const std::pair<std::string_view, const char*> descriptions[] = {
-        {标签框数字1, "第一个数"}, {标签框运算符1, "运算符"},  {标签框数字2, "第二个数"},
+        {标签框数字1, "第一个数"}, {标签框运算符1, "运算符"}, {标签框数字2, "第二个数"},
         {标签框等号, "等号"},      {标签总题数, "题数"},      {标签正确数, "正确题数"},
         {标签错误数, "错误题数"},
     };
@@ -134,11 +122,14 @@ void MainWindow::describeForScreenReaders() {
 
 void MainWindow::describeQuestion() {
     // The answer box, where the focus is during a test, reads out the whole question.
-    const auto shown = [this](std::string_view label) { return child<QLabel>(this, label)->text(); };
+    const auto shown = [this](std::string_view label) {
+        return child<QLabel>(this, label)->text();
+    };
     const QString first = shown(标签框数字1);
     QString question;
     if (!first.isEmpty())
-        question = QStringLiteral("%1 %2 %3 =").arg(first, shown(标签框运算符1), shown(标签框数字2));
+        question =
+            QStringLiteral("%1 %2 %3 =").arg(first, shown(标签框运算符1), shown(标签框数字2));
     child<QWidget>(this, 编辑框结果)->setAccessibleDescription(question);
 }
 
@@ -156,7 +147,6 @@ void MainWindow::buildQuestion() {
     answer->setGeometry(447, 15, 130, 80);
     answer->setFont(largeDefault);
     answer->setAlignment(Qt::AlignCenter);
-    answer->setFrame(true);
 
     auto* questionBar = new ProgressBar(qtext(进度条2), ProgressBar::Look::Segmented, this);
     questionBar->setGeometry(447, 100, 130, 10);
@@ -229,10 +219,9 @@ void MainWindow::buildButtons() {
 
 void MainWindow::setTabOrder() {
     // Top to bottom: the answer, the settings column by column, then the buttons row by row.
-    const std::string_view order[] = {编辑框结果,     组合框运算方式, 组合框最大数,
-                                      组合框总时长,   选择框1,        组合框单题时长,
-                                      按钮开始,       按钮下一题,     按钮测试结果,
-                                      按钮重置};
+    const std::string_view order[] = {编辑框结果,   组合框运算方式, 组合框最大数, 组合框总时长,
+                                      选择框1,      组合框单题时长, 按钮开始,     按钮下一题,
+                                      按钮测试结果, 按钮重置};
     QWidget* previous = nullptr;
     for (std::string_view name : order) {
         QWidget* current = child<QWidget>(this, name);
@@ -297,8 +286,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // The window looks at every key before the focused control: Esc alone closes it.
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        const auto modifiers = key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier |
-                                                   Qt::AltModifier);
+        const auto modifiers =
+            key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
         if (key->key() == Qt::Key_Escape && modifiers == Qt::NoModifier) {
             close();
             return true;

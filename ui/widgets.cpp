@@ -1,7 +1,9 @@
 #include "ui/widgets.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QPainter>
+#include <QScreen>
 
 namespace varnoq::widgets {
 
@@ -66,11 +68,46 @@ void GroupBox::paintEvent(QPaintEvent*) {
         return;
     const QRect titleArea(8, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
     painter.fillRect(titleArea, colours.color(QPalette::Window));
-    painter.setPen(colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                 QPalette::WindowText));
+    painter.setPen(
+        colours.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(titleArea, Qt::AlignCenter | Qt::TextSingleLine, title());
 }
 
-QString qtext(std::string_view utf8) { return QString::fromUtf8(utf8.data(), qsizetype(utf8.size())); }
+DropDownList::DropDownList(const QString& name, const QRect& geometry, const QStringList& items,
+                           int selected, QWidget* parent)
+    : QComboBox(parent) {
+    setObjectName(name);
+    setEditable(false);
+    addItems(items);
+    setCurrentIndex(selected);
+    setGeometry(geometry);
+    setMaxVisibleItems(int(items.size()));
+    // A disabled list keeps the style's grey, as a disabled input field does.
+    QPalette colours = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Button, Qt::white);
+        colours.setColor(group, QPalette::Base, Qt::white);
+        colours.setColor(group, QPalette::ButtonText, Qt::black);
+    }
+    setPalette(colours);
+}
+
+void DropDownList::showPopup() {
+    QComboBox::showPopup();
+    QWidget* popup = view()->window();
+    if (popup == window())
+        return;
+    const int listHeight = DROPPED_HEIGHT - height();
+    QRect placed(mapToGlobal(QPoint(0, height())), QSize(width(), listHeight));
+    // Where the screen ends below the control, the list opens upwards instead.
+    if (const QScreen* display = screen();
+        display && placed.bottom() > display->availableGeometry().bottom())
+        placed.moveBottom(mapToGlobal(QPoint(0, 0)).y() - 1);
+    popup->setGeometry(placed);
+}
+
+QString qtext(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
 
 } // namespace varnoq::widgets

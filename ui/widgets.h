@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,6 +28,20 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+// A drop-down list without an edit field, white like an input field, whose open list hangs below
+// it so that control and list together are DROPPED_HEIGHT tall. Qt's styles lay the open list
+// over the control instead.
+class DropDownList : public QComboBox {
+    Q_OBJECT
+public:
+    static constexpr int DROPPED_HEIGHT = 160;
+
+    DropDownList(const QString& name, const QRect& geometry, const QStringList& items, int selected,
+                 QWidget* parent);
+
+    void showPopup() override;
 };
 
 // Gives a window or control the button-face background.
