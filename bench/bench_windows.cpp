@@ -1,8 +1,9 @@
 // Benchmarks of the two windows on the real controls: one answer with the repaint it causes, and
 // opening the results window over a long log, with the memory it holds while open and after.
-#include "bench/bench_window.h"
+#include "bench/memory.h"
 #include "runtime/control_names.h"
 #include "runtime/report_list.h"
+#include "tests/support/drill_fixture.h"
 #include "ui/results_window.h"
 
 #include <QApplication>
@@ -16,7 +17,7 @@
 
 using namespace varnoq;
 using namespace varnoq::names;
-using varnoq::bench::BenchWindow;
+using varnoq::testing::DrillFixture;
 using Clock = std::chrono::steady_clock;
 
 namespace {
@@ -45,12 +46,12 @@ private:
 // Enter in the answer box during a test: judging, logging, the next question, and the painting
 // of what changed (labels, box, bar) that the toolkit then does.
 void submitAnswerWithRepaint(benchmark::State& state) {
-    BenchWindow bench;
+    DrillFixture bench;
     bench.click(按钮开始);
     // The clock is not what is measured; its ticks would only add noise.
     bench.controls.setPeriod(WindowName::MainWindow, 时钟1, 0);
     bench.controls.setPeriod(WindowName::MainWindow, 时钟单题2, 0);
-    auto* box = qobject_cast<QLineEdit*>(bench.control(编辑框结果));
+    auto* box = qobject_cast<QLineEdit*>(bench.widget(编辑框结果));
     QApplication::processEvents();
     PaintCounter counter(bench.window);
 
@@ -123,7 +124,7 @@ void fillLog(TestState& state, int answers) {
 // From the click (openResultsWindow is what the button runs) until the list has been painted;
 // the window is then closed, and the memory it took must be given back.
 void openResultsWindow20000(benchmark::State& state) {
-    BenchWindow bench;
+    DrillFixture bench;
     fillLog(bench.state, int(state.range(0)));
     QApplication::processEvents();
 

@@ -2,10 +2,10 @@
 // (30 by default), clicks Start and notes when "时间结束！" is asked for, against 0.2 s more than
 // the length after Start (the test ends on the tick after its last full second). Prints the
 // lateness, the CPU time the process used from Start to time-up, and when the ticks came.
-#include "bench/bench_window.h"
 #include "runtime/control_names.h"
 #include "runtime/precise_timer.h"
 #include "runtime/qt_controls.h"
+#include "tests/support/drill_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -34,8 +34,8 @@ double cpuMilliseconds() {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const QString seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("30");
-    bench::BenchWindow bench;
-    auto* length = qobject_cast<QComboBox*>(bench.control(组合框总时长));
+    testing::DrillFixture bench;
+    auto* length = qobject_cast<QComboBox*>(bench.widget(组合框总时长));
     length->setCurrentIndex(length->findText(seconds));
     if (length->currentText() != seconds) {
         std::fprintf(stderr, "time_up: no test length %s\n", qPrintable(seconds));
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
                      &PreciseTimer::ticked, [&] { tickTimes.push_back(Clock::now()); });
     // Start takes effect when the button is released: the test is timed from there. The click
     // itself (the button drawn pressed and released) is timed apart.
-    QWidget* startButton = bench.control(按钮开始);
+    QWidget* startButton = bench.widget(按钮开始);
     Clock::time_point pressed;
     QObject::connect(qobject_cast<QAbstractButton*>(startButton), &QAbstractButton::released,
                      [&] { start = Clock::now(); });

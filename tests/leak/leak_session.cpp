@@ -7,6 +7,7 @@
 #include "runtime/precise_timer.h"
 #include "ui/results_window.h"
 #include "ui/run_program.h"
+#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,16 +24,13 @@
 
 using namespace varnoq;
 using namespace varnoq::names;
+using varnoq::widgets::qtext;
 
 namespace {
 
 int messagesAnswered = 0;
 int resultsClosed = 0;
 bool scriptDone = false;
-
-QString qtext(std::string_view name) {
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
 
 QWidget* mainWindow() {
     for (QWidget* widget : QApplication::topLevelWidgets())
